@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string_view>
+
+// The program's own texts, written here once in readable form. They reach memory as GBK through
+// ToGbk (text_codec.h); "\r\n" is CR LF and the full-width "：" and "！" differ from ":" and "!".
+namespace varnelle::texts {
+
+inline constexpr std::u16string_view kWindowCaption = u"Varnelle v0.9";
+
+// Panel keys taken by ShowPanel.
+inline constexpr std::u16string_view kPanelSetPassword = u"设置密码";
+inline constexpr std::u16string_view kPanelLogin = u"登录";
+inline constexpr std::u16string_view kPanelData = u"数据";
+inline constexpr std::u16string_view kPanelEditor = u"增修";
+
+// Notices after a save.
+inline constexpr std::u16string_view kSaveDone = u"保存数据完成！";
+inline constexpr std::u16string_view kSaveFailed = u"保存数据失败！";
+inline constexpr std::u16string_view kDamagedFileKept = u"原数据文件有无法读取的内容，已备份为：";
+
+// Second line of kSaveFailed: why, in plain words.
+inline constexpr std::u16string_view kReasonTargetIsFolder = u"数据文件的位置被同名文件夹占用。";
+inline constexpr std::u16string_view kReasonNoPermission = u"没有写入程序文件夹的权限。";
+inline constexpr std::u16string_view kReasonDiskFull = u"磁盘空间不足。";
+inline constexpr std::u16string_view kReasonBackupFailed = u"无法备份原数据文件，原文件未被改动。";
+inline constexpr std::u16string_view kReasonOther = u"写入文件时出错。";
+
+// The load met a negative record count: the file is corrupt and the program stops.
+inline constexpr std::u16string_view kFatalCaption = u"数据文件损坏";
+inline constexpr std::u16string_view kFatalNegativeCount =
+    u"数据文件已损坏：记录数为负数，无法读取。\r\n程序将退出，数据文件保持原样，未作任何改动。";
+
+}  // namespace varnelle::texts

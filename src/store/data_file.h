@@ -1,0 +1,57 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "common/account_record.h"
+
+// The data file beside the program: an INI file whose values, all but the version text, are
+// sealed. It is read once per load and always rewritten whole.
+namespace varnelle {
+
+// "数据.ini", as the file system spells it (UTF-8 on Linux, UTF-16 on Windows).
+std::filesystem::path DataFileName();
+
+struct LoadResult {
+  // A negative record count: the file is corrupt and the program must stop without writing.
+  bool negative_count = false;
+  // Something present in the file could not be read (the file itself, the count, the login
+  // password or a record line), or the count claims more records than the file has lines.
+  // The next save must keep a copy of the file before replacing it.
+  bool damaged = false;
+};
+
+// Rebuilds the count, the login password and the records from the file at `path`. A missing
+// file, section or key reads as empty; a folder in the file's place reads as an empty file.
+// On a negative count the records are left untouched. The FTP texts are never read.
+LoadResult LoadDataFile(const std::filesystem::path& path, AppSettings& settings,
+                        RecordTable& table);
+
+// The exact bytes of the data file for this state: CR LF lines, GBK names, keys in fixed order.
+std::string RenderDataFile(const AppSettings& settings, const RecordTable& table);
+
+enum class SaveFailure {
+  kNone,
+  kTargetIsFolder,  // a folder stands where the data file belongs
+  kNoPermission,    // the folder or the file may not be written
+  kDiskFull,        // no space left (or the file size limit reached)
+  kBackupFailed,    // the copy of a damaged file could not be kept, so it was not replaced
+  kOther,
+};
+
+struct SaveResult {
+  SaveFailure failure = SaveFailure::kNone;
+  std::error_code error;             // the system's error behind a failure, if any
+  std::filesystem::path backup;      // where the damaged file was copied, when a copy was made
+  bool ok() const { return failure == SaveFailure::kNone; }
+};
+
+// Writes the whole new file beside the old one, flushes it to disk and only then puts it in the
+// old one's place, so the folder always holds either the whole old file or the whole new one.
+// With `keep_copy_of_existing`, the file now at `path` is first copied to a new name beside it
+// (see DamagedCopyPath); if that copy fails, nothing is replaced.
+SaveResult SaveDataFile(const std::filesystem::path& path, const AppSettings& settings,
+                        const RecordTable& table, bool keep_copy_of_existing);
+
+}  // namespace varnelle
