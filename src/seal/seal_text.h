@@ -21,7 +21,8 @@ inline constexpr std::string_view kSealKeyText = "wren#";
 // XORs the key text's bytes (up to its first NUL) cyclically into eight zero bytes.
 DesKey FoldKey(std::string_view key_text);
 
-// The frame (length, payload, zero fill) enciphered in ECB mode; empty for an empty payload.
+// The frame (length, payload, zero fill) enciphered in ECB mode; empty for an empty payload and
+// for one too long for the frame's 32-bit signed length field.
 Bytes SealBytes(std::string_view payload, std::string_view key_text);
 
 // The payload of an enciphered frame, or empty when the frame is rejected.
