@@ -1,0 +1,86 @@
+// The built program, run as its own process on a virtual X server and used through the
+// keyboard as a person would; its data file is checked byte for byte.
+#include <gtest/gtest.h>
+
+#include "../support/temp_dir.h"
+#include "seal/seal_text.h"
+#include "store/data_file.h"
+#include "x_session.h"
+
+namespace varnelle::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::string kTitle = "Varnelle v0.9";
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(display.ok()) << "Xvfb did not start";
+    program = InstallProgramCopy(dir.path());
+  }
+
+  std::filesystem::path DataFile() const { return dir.path() / DataFileName(); }
+
+  // Starts the program, checks the first window's size, closes it with Esc.
+  void RunAndCloseWithEsc(int expected_width, int expected_height) {
+    ProgramRun run(program, display);
+    const std::string window = display.WaitForWindow(kTitle, 20s);
+    ASSERT_FALSE(window.empty()) << "the window did not appear";
+    const auto geometry = display.WindowGeometry(window);
+    EXPECT_EQ(geometry.width, expected_width);
+    EXPECT_EQ(geometry.height, expected_height);
+    display.Run("xdotool windowfocus --sync " + window + " key Escape");
+    EXPECT_EQ(run.WaitForExit(20s), 0);
+  }
+
+  TempDir dir;
+  VirtualDisplay display;
+  std::filesystem::path program;
+};
+
+TEST_F(ProgramTest, FirstRunWritesTheFileAndTheSecondReadsItBack) {
+  RunAndCloseWithEsc(223, 123);  // set-password panel
+  ASSERT_TRUE(std::filesystem::exists(DataFile()));
+  const std::string first = ReadBytes(DataFile());
+  EXPECT_EQ(first, RenderDataFile(AppSettings{}, RecordTable{}));
+
+  RunAndCloseWithEsc(247, 123);  // login panel
+  EXPECT_EQ(ReadBytes(DataFile()), first);
+}
+
+TEST_F(ProgramTest, EntriesSurviveARunByteForByte) {
+  AppSettings settings;
+  settings.count = 3;
+  settings.login_password = "\xC3\xDC\xC2\xEB pw";  // 密码 pw
+  const RecordTable records = {
+      {"QQ", "alice", "p-w=1", "line one\r\nline two"},
+      {"", "", "", ""},
+      {"\xCA\xFD\xBE\xDD", "\x94\x39\xFC\x36", "-", std::string(20000, 'n')},
+  };
+  ASSERT_TRUE(SaveDataFile(DataFile(), settings, records, false).ok());
+  const std::string before = ReadBytes(DataFile());
+
+  RunAndCloseWithEsc(247, 123);
+  EXPECT_EQ(ReadBytes(DataFile()), before);
+}
+
+TEST_F(ProgramTest, NegativeCountStopsWithAMessageAndWritesNothing) {
+  const std::string corrupt = "[\xC5\xE4\xD6\xC3]\r\n\xCF\xEE\xC4\xBF\xCA\xFD=" + SealText("-1") +
+                              "\r\nlogin=" + SealText("pw") + "\r\n";
+  WriteBytes(DataFile(), corrupt);
+
+  ProgramRun run(program, display);
+  const std::string box = display.WaitForWindow("数据文件损坏", 20s);
+  ASSERT_FALSE(box.empty()) << "no message about the corrupt file";
+  EXPECT_TRUE(display.Run("xdotool search --onlyvisible --name '^" + kTitle + "$'").empty());
+  display.Run("xdotool windowfocus --sync " + box + " key Return");
+  const auto status = run.WaitForExit(20s);
+  ASSERT_TRUE(status.has_value());
+  EXPECT_NE(*status, 0);
+  EXPECT_EQ(ReadBytes(DataFile()), corrupt);
+}
+
+}  // namespace
+}  // namespace varnelle::testing

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QString>
+#include <memory>
+
+#include "../support/temp_dir.h"
+#include "scripted_prompter.h"
+#include "shell/main_window.h"
+#include "shell/shared_state.h"
+#include "store/data_file.h"
+
+namespace varnelle::testing {
+
+// The real main window, offscreen, with its program folder in a temporary folder.
+class WindowTest : public ::testing::Test {
+ protected:
+  std::filesystem::path DataFile() const { return dir.path() / DataFileName(); }
+
+  // Writes a data file holding these records and this login password.
+  void WriteDataFile(const RecordTable& records, const Text& login) {
+    AppSettings settings;
+    settings.count = static_cast<std::int32_t>(records.size());
+    settings.login_password = login;
+    ASSERT_TRUE(SaveDataFile(DataFile(), settings, records, false).ok());
+  }
+
+  MainWindow& Open() {
+    window = std::make_unique<MainWindow>(state, prompter, dir.path());
+    notices = std::make_unique<QSignalSpy>(window.get(), &MainWindow::noticeRequested);
+    return *window;
+  }
+
+  // The notices asked for so far, in order.
+  QStringList Notices() const {
+    QStringList texts;
+    for (const QList<QVariant>& call : *notices) texts << call.at(0).toString();
+    return texts;
+  }
+
+  TempDir dir;
+  SharedState state;
+  ScriptedPrompter prompter;
+  std::unique_ptr<MainWindow> window;
+  std::unique_ptr<QSignalSpy> notices;
+};
+
+}  // namespace varnelle::testing
