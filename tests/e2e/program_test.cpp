@@ -2,7 +2,7 @@
 // keyboard as a person would; its data file is checked byte for byte.
 #include <gtest/gtest.h>
 
-#include "../support/temp_dir.h"
+#include "support/temp_folder.h"
 #include "seal/seal_text.h"
 #include "store/data_file.h"
 #include "x_session.h"
@@ -35,7 +35,7 @@ class ProgramTest : public ::testing::Test {
     EXPECT_EQ(run.WaitForExit(20s), 0);
   }
 
-  TempDir dir;
+  TempFolder dir;
   VirtualDisplay display;
   std::filesystem::path program;
 };

@@ -6,7 +6,7 @@
 #include <QString>
 #include <memory>
 
-#include "../support/temp_dir.h"
+#include "support/temp_folder.h"
 #include "scripted_prompter.h"
 #include "shell/main_window.h"
 #include "shell/shared_state.h"
@@ -40,7 +40,7 @@ class WindowTest : public ::testing::Test {
     return texts;
   }
 
-  TempDir dir;
+  TempFolder dir;
   SharedState state;
   ScriptedPrompter prompter;
   std::unique_ptr<MainWindow> window;
