@@ -1,15 +1,16 @@
 // The password book: one window, its data file beside the program.
 #include <QApplication>
-#include <QMessageBox>
 
+#include "operations/login_operations.h"
 #include "shell/confirm_seam.h"
+#include "shell/fatal_report.h"
 #include "shell/main_window.h"
 #include "shell/shared_state.h"
-#include "shell/system_texts.h"
 #include "shell/text_codec.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // The size the window's fixed layout was drawn for.
   QFont font = QApplication::font();
   font.setPointSize(9);
   QApplication::setFont(font);
@@ -21,16 +22,14 @@ int main(int argc, char* argv[]) {
     varnelle::MainWindow window(state, prompter,
                                 varnelle::ToFsPath(QCoreApplication::applicationDirPath()));
     if (window.LoadWasFatal()) {
-      // A negative record count: the file is corrupt. Say so and stop without writing anything.
-      QMessageBox box(QMessageBox::Critical, varnelle::FromGbk(varnelle::ToGbk(varnelle::texts::kFatalCaption)),
-                      varnelle::ForScreen(varnelle::ToGbk(varnelle::texts::kFatalNegativeCount)),
-                      QMessageBox::Ok);
-      box.exec();
+      varnelle::ReportCorruptDataFile();
       return 2;
     }
+    varnelle::LoginOperations login(window);
     window.show();
     status = QApplication::exec();
     if (status == 0) status = window.ExitStatus();
   }
+  // The window is gone; the shared state is released as `state` goes out of scope.
   return status;
 }

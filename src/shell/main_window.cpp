@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <system_error>
 
+#include "shell/fatal_report.h"
 #include "shell/save_feedback.h"
 #include "shell/system_texts.h"
 #include "shell/text_codec.h"
@@ -95,6 +96,13 @@ void MainWindow::LoadData() {
     return;
   }
   state_.keep_copy_before_next_save = result.damaged;
+}
+
+void MainWindow::StopForCorruptFile() {
+  ReportCorruptDataFile();
+  exit_status_ = 2;
+  hide();  // not close(): closing would save
+  QCoreApplication::exit(exit_status_);
 }
 
 bool MainWindow::SaveData() {

@@ -48,8 +48,12 @@ class MainWindow : public QWidget {
   void FillRecordList();
   void ShowNotice(const Text& text);
 
-  // Rebuilds the records, count and login password from the data file.
+  // Rebuilds the records, count and login password from the data file. Afterwards check
+  // LoadWasFatal().
   void LoadData();
+  // After a fatal load while the window is open: reports it and ends the program with a failure
+  // status, saving nothing.
+  void StopForCorruptFile();
   // Replaces the data file with what is in memory and says how it went in a notice.
   bool SaveData();
 

@@ -31,4 +31,13 @@ inline constexpr std::u16string_view kFatalCaption = u"数据文件损坏";
 inline constexpr std::u16string_view kFatalNegativeCount =
     u"数据文件已损坏：记录数为负数，无法读取。\r\n程序将退出，数据文件保持原样，未作任何改动。";
 
+// Password setup, login and the hint. The maker's contact number is written into both texts.
+inline constexpr std::u16string_view kMakerContact = u"20200920";
+inline constexpr std::u16string_view kSetPasswordCaption = u"警告！";
+inline constexpr std::u16string_view kSetPasswordIntro =
+    u"请核对您要设置的密码！\r\n请务必记住密码！\r\n如果忘记密码请联系作者解密！\r\nQQ:";
+inline constexpr std::u16string_view kSetPasswordTail = u"\r\n\r\n将设置密码为：";
+inline constexpr std::u16string_view kWrongPassword = u"密码错误!";
+inline constexpr std::u16string_view kForgotPasswordHint = u"如果忘记密码请联系作者解密！\r\n    QQ:";
+
 }  // namespace varnelle::texts
