@@ -14,8 +14,9 @@ constexpr int kShadow = 2;  // drawn inside the widget, right and bottom
 }
 
 BalloonNotice::BalloonNotice()
+    // Clicks pass through to whatever lies below: a notice never gets in the user's way.
     : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
-                           Qt::WindowStaysOnTopHint),
+                           Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput),
       label_(new QLabel(this)) {
   setObjectName(QStringLiteral("气球提示框1"));
   setAttribute(Qt::WA_ShowWithoutActivating);

@@ -1,5 +1,7 @@
 #include "shell/confirm_seam.h"
 
+#include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 #include <chrono>
 #include <thread>
@@ -15,6 +17,8 @@ bool MessageBoxPrompter::Confirm(const Text& message, const Text& caption) {
   box.setWindowModality(Qt::ApplicationModal);
   box.setEscapeButton(QMessageBox::Cancel);
   box.setDefaultButton(QMessageBox::Ok);
+  // Plain buttons, as on the system's own message boxes.
+  for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
   return box.exec() == QMessageBox::Ok;
 }
 

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -100,6 +101,36 @@ VirtualDisplay::Geometry VirtualDisplay::WindowGeometry(const std::string& id) c
     if (key == "HEIGHT") geometry.height = value;
   }
   return geometry;
+}
+
+void VirtualDisplay::Key(const std::string& window, const std::string& keys) const {
+  Run("xdotool windowfocus --sync " + window + " key --delay 30 " + keys);
+}
+
+void VirtualDisplay::Type(const std::string& window, const std::string& text) const {
+  Run("xdotool windowfocus --sync " + window + " type --delay 30 '" + text + "'");
+}
+
+void VirtualDisplay::Click(const std::string& window, int x, int y, int button) const {
+  const Geometry at = WindowGeometry(window);
+  Run("xdotool windowfocus --sync " + window + " mousemove --sync " + std::to_string(at.x + x) +
+      " " + std::to_string(at.y + y) + " click " + std::to_string(button));
+  std::this_thread::sleep_for(100ms);
+}
+
+void VirtualDisplay::Screenshot(const std::string& window, const std::string& name) const {
+  const char* folder = std::getenv("VARNELLE_SCREENSHOT_DIR");
+  if (folder == nullptr || *folder == '\0') return;
+  std::this_thread::sleep_for(300ms);  // let the last paint land
+  const Geometry at = WindowGeometry(window);
+  constexpr int kMargin = 40;  // room for a notice or a menu beside the window
+  const int left = std::max(0, at.x - kMargin);
+  const int top = std::max(0, at.y - kMargin);
+  const std::string crop = std::to_string(at.width + 2 * kMargin + 120) + "x" +
+                           std::to_string(at.height + 2 * kMargin + 60) + "+" +
+                           std::to_string(left) + "+" + std::to_string(top);
+  Run("import -window root -crop " + crop + " +repage '" + std::string(folder) + "/" + name +
+      ".png'");
 }
 
 ProgramRun::ProgramRun(const std::filesystem::path& program, const VirtualDisplay& display) {

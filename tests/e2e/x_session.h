@@ -31,6 +31,16 @@ class VirtualDisplay {
   };
   Geometry WindowGeometry(const std::string& id) const;
 
+  // Gives `window` the keyboard (there is no window manager to do it) and sends it keys, typed
+  // text or a click at a point of its client area.
+  void Key(const std::string& window, const std::string& keys) const;
+  void Type(const std::string& window, const std::string& text) const;
+  void Click(const std::string& window, int x, int y, int button = 1) const;
+
+  // When VARNELLE_SCREENSHOT_DIR is set, saves what the screen shows around `window` there as
+  // `name`.png; otherwise does nothing.
+  void Screenshot(const std::string& window, const std::string& name) const;
+
  private:
   pid_t pid_ = -1;
   std::string name_;

@@ -43,6 +43,8 @@ struct PublishedVector {
   std::string_view cipher;
 };
 
+void PrintTo(const PublishedVector& v, std::ostream* os) { *os << v.key << ' ' << v.plain; }
+
 class PublishedVectorTest : public testing::TestWithParam<PublishedVector> {};
 
 // Published known answers, with the printed key mirrored into our bit order. The all-zero and

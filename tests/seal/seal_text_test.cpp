@@ -29,6 +29,9 @@ struct FoldCase {
   DesKey expected;
 };
 
+// Names for the test list: the default printer shows raw object bytes, pointers included.
+void PrintTo(const FoldCase& c, std::ostream* os) { *os << testing::PrintToString(c.key_text); }
+
 class FoldKeyTest : public testing::TestWithParam<FoldCase> {};
 
 INSTANTIATE_TEST_SUITE_P(
@@ -53,6 +56,8 @@ struct HexCase {
   std::string text;
   Bytes bytes;
 };
+
+void PrintTo(const HexCase& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
 
 class HexEncodeTest : public testing::TestWithParam<HexCase> {};
 
@@ -165,6 +170,8 @@ struct FrameCase {
   Bytes payload_and_fill;
   Bytes expected;  // empty when the frame is rejected
 };
+
+void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.name; }
 
 class UnsealBytesFrameTest : public testing::TestWithParam<FrameCase> {};
 
@@ -279,6 +286,8 @@ struct RoundTripCase {
   std::string_view name;
   std::string text;
 };
+
+void PrintTo(const RoundTripCase& c, std::ostream* os) { *os << c.name; }
 
 class RoundTripTest : public testing::TestWithParam<RoundTripCase> {};
 
