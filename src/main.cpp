@@ -1,7 +1,9 @@
 // The password book: one window, its data file beside the program.
 #include <QApplication>
 
+#include "operations/editor_operations.h"
 #include "operations/login_operations.h"
+#include "operations/record_list_operations.h"
 #include "shell/confirm_seam.h"
 #include "shell/fatal_report.h"
 #include "shell/main_window.h"
@@ -26,6 +28,8 @@ int main(int argc, char* argv[]) {
       return 2;
     }
     varnelle::LoginOperations login(window);
+    varnelle::RecordListOperations list(window);
+    varnelle::EditorOperations editor(window);
     window.show();
     status = QApplication::exec();
     if (status == 0) status = window.ExitStatus();

@@ -40,4 +40,34 @@ inline constexpr std::u16string_view kSetPasswordTail = u"\r\n\r\n将设置密�
 inline constexpr std::u16string_view kWrongPassword = u"密码错误!";
 inline constexpr std::u16string_view kForgotPasswordHint = u"如果忘记密码请联系作者解密！\r\n    QQ:";
 
+// The copy commands: the labels put on the clipboard with the fields, and the notices.
+inline constexpr std::u16string_view kClipAccountLabel = u"账号:";
+inline constexpr std::u16string_view kClipPasswordLabel = u" 密码:";
+inline constexpr std::u16string_view kClipPlatformLabel = u"平台:";
+inline constexpr std::u16string_view kClipAccountAfterLabel = u" 账号:";
+inline constexpr std::u16string_view kClipNoteLabel = u" 备注:";
+inline constexpr std::u16string_view kCopiedAccount = u"账号 已复制至剪切板！";
+inline constexpr std::u16string_view kCopiedPassword = u"密码 已复制至剪切板！";
+inline constexpr std::u16string_view kCopiedAccountAndPassword = u"账号+密码 已复制至剪切板！";
+inline constexpr std::u16string_view kCopiedEverything = u"当前选项所有信息已复制至剪切板！";
+inline constexpr std::u16string_view kCopyFailed = u"复制失败！";
+
+// The editor and deletion.
+inline constexpr std::u16string_view kEditorAddCaption = u"新增";
+inline constexpr std::u16string_view kEditorModifyCaption = u"修改";
+inline constexpr std::u16string_view kEditConfirmCaption = u"警告";
+inline constexpr std::u16string_view kEditConfirmIntro = u"是否修改信息内容为以下：\r\n\r\n";
+inline constexpr std::u16string_view kEditPlatformLabel = u"平台：";
+inline constexpr std::u16string_view kEditAccountLabel = u"\r\n账号：";
+inline constexpr std::u16string_view kEditPasswordLabel = u"\r\n密码：";
+inline constexpr std::u16string_view kEditNoteLabel = u"\r\n备注：";
+inline constexpr std::u16string_view kDeleteConfirmCaption = u"警告！";
+inline constexpr std::u16string_view kDeleteConfirmIntro = u"是否删除以下数据：\r\n\r\n";
+inline constexpr std::u16string_view kDeletePlatformLabel = u"平台:";
+inline constexpr std::u16string_view kDeleteAccountLabel = u"\r\n账号:";
+inline constexpr std::u16string_view kDeletePasswordLabel = u"\r\n密码:";
+inline constexpr std::u16string_view kDeleteNoteLabel = u"\r\n备注:";
+inline constexpr std::u16string_view kDeleted = u"删除成功！";
+inline constexpr int kPauseAfterEditMs = 1000;
+
 }  // namespace varnelle::texts

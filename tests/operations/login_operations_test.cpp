@@ -1,7 +1,5 @@
 #include "operations/login_operations.h"
 
-#include <QApplication>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,21 +23,6 @@ class LoginTest : public WindowTest {
   }
 
   bool Showing(QGroupBox* panel) { return panel->isVisibleTo(window.get()); }
-
-  // Types as a person would: keys for ASCII, an input method's commit for other characters.
-  void TypeInto(QLineEdit* box, const QString& text) {
-    box->clear();
-    box->setFocus();
-    for (const QChar c : text) {
-      if (c.unicode() < 0x80) {
-        QTest::keyClicks(box, QString(c));
-      } else {
-        QInputMethodEvent commit;
-        commit.setCommitString(QString(c));
-        QApplication::sendEvent(box, &commit);
-      }
-    }
-  }
 
   std::unique_ptr<LoginOperations> login;
 };

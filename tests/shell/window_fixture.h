@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QTest>
 #include <QString>
 #include <memory>
 
@@ -38,6 +42,35 @@ class WindowTest : public ::testing::Test {
     QStringList texts;
     for (const QList<QVariant>& call : *notices) texts << call.at(0).toString();
     return texts;
+  }
+
+  // Types as a person would: keys for ASCII (Enter for a line break), an input method's commit
+  // for runs of other characters.
+  template <typename Box>
+  void TypeInto(Box* box, const QString& text) {
+    box->clear();
+    box->setFocus();
+    QString composed;
+    const auto commit = [&] {
+      if (composed.isEmpty()) return;
+      QInputMethodEvent event;
+      event.setCommitString(composed);
+      QApplication::sendEvent(box, &event);
+      composed.clear();
+    };
+    for (const QChar c : text) {
+      if (c.unicode() >= 0x80) {
+        composed += c;
+        continue;
+      }
+      commit();
+      if (c == u'\n') {
+        QTest::keyClick(box, Qt::Key_Return);
+      } else {
+        QTest::keyClicks(box, QString(c));
+      }
+    }
+    commit();
   }
 
   TempFolder dir;
