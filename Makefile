@@ -29,7 +29,7 @@ test: build
 	ctest --preset $(PRESET)
 
 screenshots: build
-	./scripts/take-screenshots.sh $(BUILD_DIR)/src/varnelle docs/screenshots
+	./scripts/take-screenshots.sh $(BUILD_DIR) docs/screenshots
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

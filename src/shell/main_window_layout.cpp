@@ -1,5 +1,6 @@
 // Builds the window's controls at their fixed positions and sizes.
 #include <QAction>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -99,6 +100,14 @@ void MainWindow::BuildControls() {
   分组框_增修界面 = MakePanel(this, u"分组框_增修界面", u"新增/修改", 464, 160, 352, 176);
   标签1 = MakeLabel(分组框_增修界面, u"标签1",
                     u"平台:              账号:              密码:\n\n备注:", 8, 25, 328, 104);
+  // The captions are spaced out to sit between the boxes, which needs a font whose half-width
+  // characters are half as wide as the Chinese ones, as the system's own dialog font is.
+  QFont captions;
+  captions.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
+                        QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("monospace")});
+  captions.setStyleHint(QFont::TypeWriter);
+  captions.setPixelSize(12);
+  标签1->setFont(captions);
   编辑框_平台 = MakeLineEdit(分组框_增修界面, u"编辑框_平台", 40, 24, 72, 16);
   编辑框_账号 = MakeLineEdit(分组框_增修界面, u"编辑框_账号", 152, 24, 72, 16);
   编辑框_密码 = MakeLineEdit(分组框_增修界面, u"编辑框_密码", 264, 24, 72, 16);

@@ -64,16 +64,14 @@ TEST_F(LoginFlowTest, SetPasswordThenRefuseWrongAdmitRightAndLogOut) {
   {
     ProgramRun first(program, display);
     const std::string window = OpenWindow();
-    display.Screenshot(window, "1-set-password");
+    display.Screenshot(window, "set-password");
     TypeInto(window, kNewPasswordBox, "Open Sesame");
     Click(window, kConfirmNewPassword);
     const std::string box = display.WaitForWindow("警告！", 10s);
     ASSERT_FALSE(box.empty()) << "no confirmation box";
-    display.Screenshot(box, "2-confirm-password");
     display.Key(box, "Return");  // OK is the box's default button
     std::this_thread::sleep_for(300ms);
     EXPECT_EQ(Size(window).width, 247) << "the login panel follows the confirmation";
-    display.Screenshot(window, "3-login");
     display.Key(window, "Escape");
     ASSERT_EQ(first.WaitForExit(20s), 0);
   }
@@ -85,12 +83,12 @@ TEST_F(LoginFlowTest, SetPasswordThenRefuseWrongAdmitRightAndLogOut) {
   ProgramRun second(program, display);
   const std::string window = OpenWindow();
   const auto login = Size(window);
+  display.Screenshot(window, "login");
   EXPECT_EQ(login.width, 247);
   EXPECT_EQ(login.height, 123);
 
   TypeInto(window, kPasswordBox, "open sesame");
   Click(window, kLoginButton);
-  display.Screenshot(window, "4-wrong-password");
   EXPECT_EQ(Size(window).width, 247) << "a wrong password is refused";
 
   TypeInto(window, kPasswordBox, "Open Sesame");
@@ -102,7 +100,6 @@ TEST_F(LoginFlowTest, SetPasswordThenRefuseWrongAdmitRightAndLogOut) {
   EXPECT_EQ(data.height, 331);
   EXPECT_EQ(data.x, login.x) << "the top-left corner stays";
   EXPECT_EQ(data.y, login.y);
-  display.Screenshot(window, "5-data");
 
   Click(window, kLogoutButton);
   const auto after = Size(window);

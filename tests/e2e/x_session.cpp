@@ -4,7 +4,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -113,8 +112,9 @@ void VirtualDisplay::Type(const std::string& window, const std::string& text) co
 
 void VirtualDisplay::Click(const std::string& window, int x, int y, int button) const {
   const Geometry at = WindowGeometry(window);
-  Run("xdotool windowfocus --sync " + window + " mousemove --sync " + std::to_string(at.x + x) +
-      " " + std::to_string(at.y + y) + " click " + std::to_string(button));
+  // No --sync on the move: it waits for motion, and a pointer already there never moves.
+  Run("xdotool windowfocus --sync " + window + " mousemove " + std::to_string(at.x + x) + " " +
+      std::to_string(at.y + y) + " sleep 0.05 click " + std::to_string(button));
   std::this_thread::sleep_for(100ms);
 }
 
@@ -123,12 +123,8 @@ void VirtualDisplay::Screenshot(const std::string& window, const std::string& na
   if (folder == nullptr || *folder == '\0') return;
   std::this_thread::sleep_for(300ms);  // let the last paint land
   const Geometry at = WindowGeometry(window);
-  constexpr int kMargin = 40;  // room for a notice or a menu beside the window
-  const int left = std::max(0, at.x - kMargin);
-  const int top = std::max(0, at.y - kMargin);
-  const std::string crop = std::to_string(at.width + 2 * kMargin + 120) + "x" +
-                           std::to_string(at.height + 2 * kMargin + 60) + "+" +
-                           std::to_string(left) + "+" + std::to_string(top);
+  const std::string crop = std::to_string(at.width) + "x" + std::to_string(at.height) + "+" +
+                           std::to_string(at.x) + "+" + std::to_string(at.y);
   Run("import -window root -crop " + crop + " +repage '" + std::string(folder) + "/" + name +
       ".png'");
 }
