@@ -2,7 +2,9 @@
 
 namespace varnelle {
 
-std::string IntegerToText(std::int32_t value) { return std::to_string(value); }
+std::string IntegerToText(std::int32_t value) {
+  return std::to_string(value);
+}
 
 namespace {
 

@@ -30,10 +30,9 @@ Text EditorOperations::EditMessage(const AccountRecord& record) {
 }
 
 Text EditorOperations::DeleteMessage(const AccountRecord& record) {
-  return ToGbk(texts::kDeleteConfirmIntro) + ToGbk(texts::kDeletePlatformLabel) +
-         record.platform + ToGbk(texts::kDeleteAccountLabel) + record.account +
-         ToGbk(texts::kDeletePasswordLabel) + record.password + ToGbk(texts::kDeleteNoteLabel) +
-         record.note;
+  return ToGbk(texts::kDeleteConfirmIntro) + ToGbk(texts::kDeletePlatformLabel) + record.platform +
+         ToGbk(texts::kDeleteAccountLabel) + record.account + ToGbk(texts::kDeletePasswordLabel) +
+         record.password + ToGbk(texts::kDeleteNoteLabel) + record.note;
 }
 
 void EditorOperations::FillEditor(Mode mode, const AccountRecord& record, std::int32_t number) {
@@ -61,10 +60,9 @@ void EditorOperations::OpenForModifying() {
 }
 
 AccountRecord EditorOperations::ReadEditor() const {
-  return AccountRecord{FromScreen(window_.编辑框_平台->text()),
-                       FromScreen(window_.编辑框_账号->text()),
-                       FromScreen(window_.编辑框_密码->text()),
-                       FromScreen(window_.编辑框_备注->toPlainText())};
+  return AccountRecord{
+      FromScreen(window_.编辑框_平台->text()), FromScreen(window_.编辑框_账号->text()),
+      FromScreen(window_.编辑框_密码->text()), FromScreen(window_.编辑框_备注->toPlainText())};
 }
 
 void EditorOperations::ConfirmEdit() {
@@ -83,7 +81,9 @@ void EditorOperations::ConfirmEdit() {
   window_.ShowPanel(ToGbk(texts::kPanelData));
 }
 
-void EditorOperations::GoBack() { window_.ShowPanel(ToGbk(texts::kPanelData)); }
+void EditorOperations::GoBack() {
+  window_.ShowPanel(ToGbk(texts::kPanelData));
+}
 
 void EditorOperations::DeleteSelected() {
   const std::optional<std::int32_t> number = SelectedRecordNumber(*window_.列表框_数据);

@@ -59,7 +59,9 @@ void LoginOperations::LogOut() {
   window_.ShowPanel(ToGbk(texts::kPanelLogin));
 }
 
-void LoginOperations::ShowHint() { window_.ShowNotice(ForgotPasswordHint()); }
+void LoginOperations::ShowHint() {
+  window_.ShowNotice(ForgotPasswordHint());
+}
 
 bool LoginOperations::eventFilter(QObject* watched, QEvent* event) {
   if (watched == window_.标签_提醒 && event->type() == QEvent::MouseButtonDblClick) {

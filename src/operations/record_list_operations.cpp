@@ -29,8 +29,7 @@ bool PutOnClipboard(const Text& text, QClipboard::Mode mode) {
   return clipboard->text(mode) == plain && clipboard->mimeData(mode) != nullptr;
 }
 
-RecordListOperations::RecordListOperations(MainWindow& window)
-    : QObject(&window), window_(window) {
+RecordListOperations::RecordListOperations(MainWindow& window) : QObject(&window), window_(window) {
   connect(window.列表框_数据, &QListWidget::itemSelectionChanged, this,
           &RecordListOperations::ShowSelectedNote);
   window.列表框_数据->viewport()->installEventFilter(this);
@@ -49,15 +48,14 @@ Text RecordListOperations::CopyText(CopyWhat what, const AccountRecord& record) 
     case CopyWhat::kPassword:
       return record.password;
     case CopyWhat::kAccountAndPassword:
-      return ToGbk(texts::kClipAccountLabel) + record.account +
-             ToGbk(texts::kClipPasswordLabel) + record.password;
+      return ToGbk(texts::kClipAccountLabel) + record.account + ToGbk(texts::kClipPasswordLabel) +
+             record.password;
     case CopyWhat::kEverything:
       break;
   }
-  return ToGbk(texts::kClipPlatformLabel) + record.platform +
-         ToGbk(texts::kClipAccountAfterLabel) + record.account +
-         ToGbk(texts::kClipPasswordLabel) + record.password + ToGbk(texts::kClipNoteLabel) +
-         record.note;
+  return ToGbk(texts::kClipPlatformLabel) + record.platform + ToGbk(texts::kClipAccountAfterLabel) +
+         record.account + ToGbk(texts::kClipPasswordLabel) + record.password +
+         ToGbk(texts::kClipNoteLabel) + record.note;
 }
 
 Text RecordListOperations::CopyNotice(CopyWhat what) {

@@ -59,7 +59,9 @@ void BalloonNotice::Request(const QString& text, QPoint at) {
   }
 }
 
-bool BalloonNotice::IsIdle() const { return phase_ == Phase::kHidden && queue_.empty(); }
+bool BalloonNotice::IsIdle() const {
+  return phase_ == Phase::kHidden && queue_.empty();
+}
 
 QString BalloonNotice::CurrentText() const {
   return phase_ == Phase::kHidden ? QString() : label_->text();
@@ -111,7 +113,9 @@ void BalloonNotice::BeginFadeOut() {
   step_timer_.start();
 }
 
-void BalloonNotice::ApplyTransparency() { setWindowOpacity((100 - transparency_) / 100.0); }
+void BalloonNotice::ApplyTransparency() {
+  setWindowOpacity((100 - transparency_) / 100.0);
+}
 
 void BalloonNotice::PlaceNear(QPoint at) {
   // Above and to the right of the pointer, kept on the screen that holds the point.
@@ -121,7 +125,8 @@ void BalloonNotice::PlaceNear(QPoint at) {
   if (screen != nullptr) {
     const QRect area = screen->availableGeometry();
     if (top_left.y() < area.top()) top_left.setY(at.y() + 20);
-    top_left.setX(std::clamp(top_left.x(), area.left(), std::max(area.left(), area.right() - width())));
+    top_left.setX(
+        std::clamp(top_left.x(), area.left(), std::max(area.left(), area.right() - width())));
   }
   move(top_left);
 }

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QTimer>
 #include <system_error>
 
 #include "shell/fatal_report.h"
@@ -191,11 +190,11 @@ void MainWindow::SaveOnClose() {
   // ends with a failure status.
   exit_status_ = 1;
   QApplication::setQuitOnLastWindowClosed(false);
-  auto quit = [] { QCoreApplication::exit(1); };
   if (notice_->IsIdle()) {
-    QTimer::singleShot(0, qApp, quit);
+    QCoreApplication::exit(exit_status_);
   } else {
-    connect(notice_.get(), &BalloonNotice::becameIdle, qApp, quit);
+    connect(notice_.get(), &BalloonNotice::becameIdle, qApp,
+            [status = exit_status_] { QCoreApplication::exit(status); });
   }
 }
 

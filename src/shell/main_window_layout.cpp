@@ -49,8 +49,8 @@ QPlainTextEdit* MakeTextBox(QWidget* parent, const char16_t* name, int x, int y,
 // No button is a default button, so Enter never presses one.
 QPushButton* MakeButton(QWidget* parent, const char16_t* name, const char16_t* caption, int x,
                         int y, int width, int height) {
-  auto* button = Place(new QPushButton(QString::fromUtf16(caption), parent), name, x, y, width,
-                       height);
+  auto* button =
+      Place(new QPushButton(QString::fromUtf16(caption), parent), name, x, y, width, height);
   button->setAutoDefault(false);
   button->setDefault(false);
   return button;
@@ -73,9 +73,11 @@ QAction* MakeAction(QMenu* menu, const char16_t* caption) {
 }  // namespace
 
 void MainWindow::BuildControls() {
-  分组框_设置登录密码 = MakePanel(this, u"分组框_设置登录密码", u"请设置登录密码", 760, 64, 208, 88);
+  分组框_设置登录密码 =
+      MakePanel(this, u"分组框_设置登录密码", u"请设置登录密码", 760, 64, 208, 88);
   编辑框_设置登录密码 = MakeLineEdit(分组框_设置登录密码, u"编辑框_设置登录密码", 16, 24, 176, 24);
-  按钮_确认登录密码 = MakeButton(分组框_设置登录密码, u"按钮_确认登录密码", u"确 定", 32, 56, 144, 24);
+  按钮_确认登录密码 =
+      MakeButton(分组框_设置登录密码, u"按钮_确认登录密码", u"确 定", 32, 56, 144, 24);
 
   分组框_登录 = MakePanel(this, u"分组框_登录", u"login", 8, 40, 232, 88);
   编辑框_登录_密码 = MakeLineEdit(分组框_登录, u"编辑框_登录_密码", 16, 24, 200, 24);

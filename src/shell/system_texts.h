@@ -38,7 +38,8 @@ inline constexpr std::u16string_view kSetPasswordIntro =
     u"请核对您要设置的密码！\r\n请务必记住密码！\r\n如果忘记密码请联系作者解密！\r\nQQ:";
 inline constexpr std::u16string_view kSetPasswordTail = u"\r\n\r\n将设置密码为：";
 inline constexpr std::u16string_view kWrongPassword = u"密码错误!";
-inline constexpr std::u16string_view kForgotPasswordHint = u"如果忘记密码请联系作者解密！\r\n    QQ:";
+inline constexpr std::u16string_view kForgotPasswordHint =
+    u"如果忘记密码请联系作者解密！\r\n    QQ:";
 
 // The copy commands: the labels put on the clipboard with the fields, and the notices.
 inline constexpr std::u16string_view kClipAccountLabel = u"账号:";

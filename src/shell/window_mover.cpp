@@ -8,7 +8,9 @@ namespace varnelle {
 
 WindowMover::WindowMover(QWidget* window) : QObject(window), window_(window) {}
 
-void WindowMover::Watch(QWidget* widget) { widget->installEventFilter(this); }
+void WindowMover::Watch(QWidget* widget) {
+  widget->installEventFilter(this);
+}
 
 bool WindowMover::eventFilter(QObject* /*watched*/, QEvent* event) {
   switch (event->type()) {

@@ -44,17 +44,23 @@ TEST(TextToInteger, ReadsTextsTheWayTheFileAndEditorNeed) {
       {"1 2", 1},
       {"+-3", 0},
       {" - 3", 0},
-      {"\xA3\xB1\xA3\xB2", 12},              // full-width "12"
-      {"\xA3\xAD\xA3\xB5", -5},              // full-width "-5"
-      {"\xA3\xAB\xA3\xB9", 9},               // full-width "+9"
-      {"\xA1\xA1\xA1\xA1" "8", 8},           // ideographic spaces before the digits
-      {"1\xA3\xB0" "0", 100},                // half- and full-width digits mixed
-      {"\xCA\xFD" "5", 0},                   // another GBK character stops the read
+      {"\xA3\xB1\xA3\xB2", 12},  // full-width "12"
+      {"\xA3\xAD\xA3\xB5", -5},  // full-width "-5"
+      {"\xA3\xAB\xA3\xB9", 9},   // full-width "+9"
+      {"\xA1\xA1\xA1\xA1"
+       "8",
+       8},  // ideographic spaces before the digits
+      {"1\xA3\xB0"
+       "0",
+       100},  // half- and full-width digits mixed
+      {"\xCA\xFD"
+       "5",
+       0},  // another GBK character stops the read
       {"5\xCA\xFD", 5},
       {"2147483647", 2147483647},
       {"-2147483648", std::numeric_limits<std::int32_t>::min()},
       {"2147483648", std::numeric_limits<std::int32_t>::min()},  // wraps
-      {"4294967297", 1},                                          // 2^32 + 1 wraps to 1
+      {"4294967297", 1},                                         // 2^32 + 1 wraps to 1
       {"-4294967295", 1},
       {"99999999999999999999", 1661992959},
   };

@@ -2,9 +2,9 @@
 // keyboard as a person would; its data file is checked byte for byte.
 #include <gtest/gtest.h>
 
-#include "support/temp_folder.h"
 #include "seal/seal_text.h"
 #include "store/data_file.h"
+#include "support/temp_folder.h"
 #include "x_session.h"
 
 namespace varnelle::testing {
@@ -80,6 +80,35 @@ TEST_F(ProgramTest, NegativeCountStopsWithAMessageAndWritesNothing) {
   ASSERT_TRUE(status.has_value());
   EXPECT_NE(*status, 0);
   EXPECT_EQ(ReadBytes(DataFile()), corrupt);
+}
+
+TEST_F(ProgramTest, AFailedSaveAtCloseIsReportedNotHidden) {
+  std::filesystem::create_directory(DataFile());  // a folder where the file belongs
+  ProgramRun run(program, display);
+  const std::string window = display.WaitForWindow(kTitle, 20s);
+  ASSERT_FALSE(window.empty());
+  display.Key(window, "Escape");
+  // The program stays until the failure notice has been seen, then ends with a failure status.
+  EXPECT_EQ(run.WaitForExit(20s), 1);
+  EXPECT_TRUE(std::filesystem::is_directory(DataFile()));
+}
+
+TEST_F(ProgramTest, DraggingThePanelMovesTheWindow) {
+  WriteBytes(DataFile(), RenderDataFile(AppSettings{}, RecordTable{}));
+  ProgramRun run(program, display);
+  const std::string window = display.WaitForWindow(kTitle, 20s);
+  ASSERT_FALSE(window.empty());
+  const auto before = display.WindowGeometry(window);
+  // Press on the login panel's background, below its button, and drag.
+  display.Run("xdotool mousemove " + std::to_string(before.x + 12) + " " +
+              std::to_string(before.y + 84) + " sleep 0.1 mousedown 1 sleep 0.1" +
+              " mousemove_relative 10 5 sleep 0.1 mousemove_relative 30 20 sleep 0.1 mouseup 1");
+  const auto after = display.WindowGeometry(window);
+  EXPECT_EQ(after.x, before.x + 40);
+  EXPECT_EQ(after.y, before.y + 25);
+  EXPECT_EQ(after.width, before.width);
+  display.Key(window, "Escape");
+  EXPECT_EQ(run.WaitForExit(20s), 0);
 }
 
 }  // namespace

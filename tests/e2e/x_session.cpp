@@ -46,8 +46,8 @@ VirtualDisplay::VirtualDisplay() {
     const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
     if (std::filesystem::exists(lock) || std::filesystem::exists(socket)) continue;
     name_ = ":" + std::to_string(number);
-    pid_ = Spawn({"Xvfb", name_, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"},
-                 {});
+    pid_ =
+        Spawn({"Xvfb", name_, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"}, {});
     for (int i = 0; i < 250 && !std::filesystem::exists(socket); ++i) {
       if (waitpid(pid_, nullptr, WNOHANG) == pid_) break;  // lost the race for this number
       std::this_thread::sleep_for(20ms);
@@ -58,7 +58,9 @@ VirtualDisplay::VirtualDisplay() {
   }
 }
 
-VirtualDisplay::~VirtualDisplay() { Stop(pid_); }
+VirtualDisplay::~VirtualDisplay() {
+  Stop(pid_);
+}
 
 std::string VirtualDisplay::Run(const std::string& command) const {
   const std::string full = "DISPLAY=" + name_ + " " + command + " 2>/dev/null";
@@ -134,7 +136,9 @@ ProgramRun::ProgramRun(const std::filesystem::path& program, const VirtualDispla
   pid_ = Spawn({program.string()}, {"DISPLAY=" + display.name(), "QT_QPA_PLATFORM=xcb"});
 }
 
-ProgramRun::~ProgramRun() { Stop(pid_); }
+ProgramRun::~ProgramRun() {
+  Stop(pid_);
+}
 
 std::optional<int> ProgramRun::WaitForExit(std::chrono::seconds limit) {
   const auto deadline = std::chrono::steady_clock::now() + limit;

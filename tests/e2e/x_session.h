@@ -37,9 +37,8 @@ class VirtualDisplay {
   void Type(const std::string& window, const std::string& text) const;
   void Click(const std::string& window, int x, int y, int button = 1) const;
 
-  // When VARNELLE_SCREENSHOT_DIR is set, saves what the screen shows over `window` (menus and notices
-  // on it included) there as
-  // `name`.png; otherwise does nothing.
+  // When VARNELLE_SCREENSHOT_DIR is set, saves what the screen shows over `window` (menus and
+  // notices on it included) there as `name`.png; otherwise does nothing.
   void Screenshot(const std::string& window, const std::string& name) const;
 
  private:

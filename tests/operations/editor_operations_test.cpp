@@ -33,14 +33,16 @@ class EditorTest : public OperationsTest {
 // the delete box.
 TEST_F(EditorTest, ConfirmationMessagesAreExact) {
   const AccountRecord record{"p", "a", "w", "n1\r\nn2"};
-  EXPECT_EQ(EditorOperations::EditMessage(record),
-            "\xCA\xC7\xB7\xF1\xD0\xDE\xB8\xC4\xD0\xC5\xCF\xA2\xC4\xDA\xC8\xDD\xCE\xAA\xD2\xD4\xCF\xC2"
-            "\xA3\xBA\r\n\r\n"
-            "\xC6\xBD\xCC\xA8\xA3\xBAp\r\n\xD5\xCB\xBA\xC5\xA3\xBA"
-            "a\r\n\xC3\xDC\xC2\xEB\xA3\xBAw\r\n\xB1\xB8\xD7\xA2\xA3\xBAn1\r\nn2");
+  EXPECT_EQ(
+      EditorOperations::EditMessage(record),
+      "\xCA\xC7\xB7\xF1\xD0\xDE\xB8\xC4\xD0\xC5\xCF\xA2\xC4\xDA\xC8\xDD\xCE\xAA\xD2\xD4\xCF\xC2"
+      "\xA3\xBA\r\n\r\n"
+      "\xC6\xBD\xCC\xA8\xA3\xBAp\r\n\xD5\xCB\xBA\xC5\xA3\xBA"
+      "a\r\n\xC3\xDC\xC2\xEB\xA3\xBAw\r\n\xB1\xB8\xD7\xA2\xA3\xBAn1\r\nn2");
   EXPECT_EQ(EditorOperations::DeleteMessage(record),
             "\xCA\xC7\xB7\xF1\xC9\xBE\xB3\xFD\xD2\xD4\xCF\xC2\xCA\xFD\xBE\xDD\xA3\xBA\r\n\r\n"
-            "\xC6\xBD\xCC\xA8:p\r\n\xD5\xCB\xBA\xC5:a\r\n\xC3\xDC\xC2\xEB:w\r\n\xB1\xB8\xD7\xA2:n1\r\nn2");
+            "\xC6\xBD\xCC\xA8:p\r\n\xD5\xCB\xBA\xC5:a\r\n\xC3\xDC\xC2\xEB:w\r\n\xB1\xB8\xD7\xA2:"
+            "n1\r\nn2");
 }
 
 TEST_F(EditorTest, AddToAnEmptyTable) {
@@ -168,7 +170,8 @@ TEST_F(EditorTest, TypedFieldsSurviveTheFileExactly) {
   prompter.AnswerNext(true);
   QTest::mouseClick(w.按钮_确认, Qt::LeftButton);
 
-  const AccountRecord expected{"a-b", "-=-", ToGbk(u"密码-😀="), ToGbk(u"第一行\r\n- 第二行 =\r\n\r\n€")};
+  const AccountRecord expected{"a-b", "-=-", ToGbk(u"密码-😀="),
+                               ToGbk(u"第一行\r\n- 第二行 =\r\n\r\n€")};
   EXPECT_EQ(Reloaded(), RecordTable{expected});
 
   // A new run on that file shows the same texts in the editor.

@@ -43,7 +43,9 @@ struct PublishedVector {
   std::string_view cipher;
 };
 
-void PrintTo(const PublishedVector& v, std::ostream* os) { *os << v.key << ' ' << v.plain; }
+void PrintTo(const PublishedVector& v, std::ostream* os) {
+  *os << v.key << ' ' << v.plain;
+}
 
 class PublishedVectorTest : public testing::TestWithParam<PublishedVector> {};
 

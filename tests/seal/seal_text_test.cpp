@@ -30,7 +30,9 @@ struct FoldCase {
 };
 
 // Names for the test list: the default printer shows raw object bytes, pointers included.
-void PrintTo(const FoldCase& c, std::ostream* os) { *os << testing::PrintToString(c.key_text); }
+void PrintTo(const FoldCase& c, std::ostream* os) {
+  *os << testing::PrintToString(c.key_text);
+}
 
 class FoldKeyTest : public testing::TestWithParam<FoldCase> {};
 
@@ -57,7 +59,9 @@ struct HexCase {
   Bytes bytes;
 };
 
-void PrintTo(const HexCase& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
+void PrintTo(const HexCase& c, std::ostream* os) {
+  *os << testing::PrintToString(c.text);
+}
 
 class HexEncodeTest : public testing::TestWithParam<HexCase> {};
 
@@ -171,7 +175,9 @@ struct FrameCase {
   Bytes expected;  // empty when the frame is rejected
 };
 
-void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FrameCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class UnsealBytesFrameTest : public testing::TestWithParam<FrameCase> {};
 
@@ -287,7 +293,9 @@ struct RoundTripCase {
   std::string text;
 };
 
-void PrintTo(const RoundTripCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RoundTripCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class RoundTripTest : public testing::TestWithParam<RoundTripCase> {};
 

@@ -8,7 +8,6 @@
 namespace varnelle::testing {
 namespace {
 
-
 TEST(BalloonNotice, FadesInRestsAndFadesOutByItself) {
   BalloonNotice notice;
   notice.Request(QStringLiteral("保存数据完成！"), QPoint(200, 200));

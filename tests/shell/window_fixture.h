@@ -6,15 +6,15 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QTest>
 #include <QString>
+#include <QTest>
 #include <memory>
 
-#include "support/temp_folder.h"
 #include "scripted_prompter.h"
 #include "shell/main_window.h"
 #include "shell/shared_state.h"
 #include "store/data_file.h"
+#include "support/temp_folder.h"
 
 namespace varnelle::testing {
 
