@@ -42,7 +42,7 @@ void EditorOperations::FillEditor(Mode mode, const AccountRecord& record, std::i
   window_.编辑框_备注->setPlainText(ForScreen(record.note));
   window_.FitWindowToPanel(window_.分组框_增修界面);
   window_.分组框_增修界面->setTitle(
-      FromGbk(ToGbk(mode == Mode::kAdd ? texts::kEditorAddCaption : texts::kEditorModifyCaption)));
+      ScreenText(mode == Mode::kAdd ? texts::kEditorAddCaption : texts::kEditorModifyCaption));
   window_.编辑框_增修索引->setText(FromGbk(IntegerToText(number)));
 }
 

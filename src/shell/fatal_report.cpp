@@ -8,7 +8,7 @@
 namespace varnelle {
 
 void ReportCorruptDataFile() {
-  QMessageBox box(QMessageBox::Critical, ForScreen(ToGbk(texts::kFatalCaption)),
+  QMessageBox box(QMessageBox::Critical, ScreenText(texts::kFatalCaption),
                   ForScreen(ToGbk(texts::kFatalNegativeCount)), QMessageBox::Ok);
   box.setObjectName(QStringLiteral("数据文件损坏"));
   box.exec();

@@ -26,8 +26,8 @@ namespace {
 
 // The list line of a record: the password is shown in clear, the note is not part of it.
 Text ListLine(const AccountRecord& record) {
-  return ToGbk(u"平台：") + record.platform + ToGbk(u"  账号：") + record.account +
-         ToGbk(u"  密码：") + record.password;
+  return ToGbk(texts::kListPlatformLabel) + record.platform + ToGbk(texts::kListAccountLabel) +
+         record.account + ToGbk(texts::kListPasswordLabel) + record.password;
 }
 
 }  // namespace
@@ -68,8 +68,7 @@ MainWindow::MainWindow(SharedState& state, Prompter& prompter, std::filesystem::
 MainWindow::~MainWindow() = default;
 
 void MainWindow::PrepareMainWindow() {
-  setWindowTitle(QString::fromUtf16(texts::kWindowCaption.data(),
-                                    static_cast<qsizetype>(texts::kWindowCaption.size())));
+  setWindowTitle(ScreenText(texts::kWindowCaption));
   state_.data_file_path = program_dir_ / DataFileName();
 
   // Only asks whether an entry of that name is there, file or folder alike. When the answer

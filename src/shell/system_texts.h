@@ -14,6 +14,11 @@ inline constexpr std::u16string_view kPanelLogin = u"登录";
 inline constexpr std::u16string_view kPanelData = u"数据";
 inline constexpr std::u16string_view kPanelEditor = u"增修";
 
+// A line of the entry list: full-width colons, two spaces before the second and third label.
+inline constexpr std::u16string_view kListPlatformLabel = u"平台：";
+inline constexpr std::u16string_view kListAccountLabel = u"  账号：";
+inline constexpr std::u16string_view kListPasswordLabel = u"  密码：";
+
 // Notices after a save.
 inline constexpr std::u16string_view kSaveDone = u"保存数据完成！";
 inline constexpr std::u16string_view kSaveFailed = u"保存数据失败！";

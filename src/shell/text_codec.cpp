@@ -22,7 +22,11 @@ Text ToGbk(const QString& text) {
 }
 
 Text ToGbk(std::u16string_view text) {
-  return ToGbk(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+  return ToGbk(ScreenText(text));
+}
+
+QString ScreenText(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString ForScreen(std::string_view gbk) {

@@ -15,6 +15,8 @@ namespace varnelle {
 QString FromGbk(std::string_view gbk);
 Text ToGbk(const QString& text);
 Text ToGbk(std::u16string_view text);
+// One of the program's own texts (system_texts.h) for a widget.
+QString ScreenText(std::u16string_view text);
 
 // Edit boxes and the clipboard hold line breaks as "\n"; the program's texts hold CR LF.
 QString ForScreen(std::string_view gbk);  // FromGbk, CR LF -> LF

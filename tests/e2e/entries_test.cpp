@@ -1,56 +1,17 @@
 // Adding, modifying, deleting and copying entries on the real program, through the context menu
 // and the editor, with mouse and keyboard; the clipboard is read back through the X server.
-#include <gtest/gtest.h>
-
-#include <thread>
-
-#include "store/data_file.h"
-#include "support/temp_folder.h"
-#include "x_session.h"
+#include "program_fixture.h"
 
 namespace varnelle::testing {
 namespace {
 
-using namespace std::chrono_literals;
-
-// Centres of controls in the client area; the panel shown sits at (5, 0).
-struct Point {
-  int x, y;
-};
-constexpr Point kPasswordBox{5 + 16 + 100, 24 + 12};
-constexpr Point kLoginButton{5 + 16 + 100, 56 + 12};
-constexpr Point kFirstLine{5 + 16 + 150, 24 + 9};
-constexpr Point kListBelowLines{5 + 16 + 150, 24 + 120};
-constexpr Point kPlatformBox{5 + 40 + 36, 24 + 8};
-constexpr Point kAccountBox{5 + 152 + 36, 24 + 8};
-constexpr Point kEntryPasswordBox{5 + 264 + 36, 24 + 8};
-constexpr Point kNoteBox{5 + 40 + 148, 48 + 44};
-constexpr Point kConfirmButton{5 + 248 + 44, 144 + 12};
-
-class EntriesTest : public ::testing::Test {
+class EntriesTest : public ProgramFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(display.ok()) << "Xvfb did not start";
-    program = InstallProgramCopy(dir.path());
+    ProgramFixture::SetUp();
     AppSettings settings;
     settings.login_password = "pw";
-    ASSERT_TRUE(SaveDataFile(dir.path() / DataFileName(), settings, {}, false).ok());
-  }
-
-  void Click(Point at, int button = 1) { display.Click(window, at.x, at.y, button); }
-
-  void TypeInto(Point box, const std::string& text) {
-    Click(box);
-    display.Key(window, "ctrl+a BackSpace");
-    if (!text.empty()) display.Type(window, text);
-  }
-
-  bool WaitForWidth(int width) {
-    for (int i = 0; i < 100; ++i) {
-      if (display.WindowGeometry(window).width == width) return true;
-      std::this_thread::sleep_for(50ms);
-    }
-    return false;
+    ASSERT_TRUE(SaveDataFile(DataFile(), settings, {}, false).ok());
   }
 
   // Opens the context menu with the right button and walks it with the keyboard: the keys
@@ -59,13 +20,6 @@ class EntriesTest : public ::testing::Test {
     Click(at, 3);
     std::this_thread::sleep_for(300ms);
     display.Run("xdotool key --delay 80 " + keys);
-  }
-
-  // Answers the confirmation box with OK (its default button).
-  void ConfirmBox(const std::string& caption) {
-    const std::string box = display.WaitForWindow(caption, 10s);
-    ASSERT_FALSE(box.empty()) << "no confirmation box " << caption;
-    display.Key(box, "Return");
   }
 
   void AddEntry(Point menu_at, const std::string& platform, const std::string& account,
@@ -81,17 +35,11 @@ class EntriesTest : public ::testing::Test {
     ConfirmBox("警告");
     ASSERT_TRUE(WaitForWidth(455)) << "the data panel did not return";
   }
-
-  TempFolder dir;
-  VirtualDisplay display;
-  std::filesystem::path program;
-  std::string window;
 };
 
 TEST_F(EntriesTest, AddModifyDeleteCopyAndClose) {
   ProgramRun run(program, display);
-  window = display.WaitForWindow("Varnelle v0.9", 20s);
-  ASSERT_FALSE(window.empty());
+  ASSERT_FALSE(WaitForWindow().empty());
   TypeInto(kPasswordBox, "pw");
   Click(kLoginButton);
   ASSERT_TRUE(WaitForWidth(455)) << "login failed";
@@ -131,7 +79,7 @@ TEST_F(EntriesTest, AddModifyDeleteCopyAndClose) {
 
   AppSettings settings;
   RecordTable records;
-  const LoadResult load = LoadDataFile(dir.path() / DataFileName(), settings, records);
+  const LoadResult load = LoadDataFile(DataFile(), settings, records);
   EXPECT_FALSE(load.damaged);
   EXPECT_EQ(settings.login_password, "pw");
   EXPECT_EQ(records, (RecordTable{{"QQ", "alice", "changed", "first\r\nsecond"}}));

@@ -1,43 +1,22 @@
 // The built program, run as its own process on a virtual X server and used through the
 // keyboard as a person would; its data file is checked byte for byte.
-#include <gtest/gtest.h>
-
+#include "program_fixture.h"
 #include "seal/seal_text.h"
-#include "store/data_file.h"
-#include "support/temp_folder.h"
-#include "x_session.h"
 
 namespace varnelle::testing {
 namespace {
 
-using namespace std::chrono_literals;
-
-const std::string kTitle = "Varnelle v0.9";
-
-class ProgramTest : public ::testing::Test {
+class ProgramTest : public ProgramFixture {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(display.ok()) << "Xvfb did not start";
-    program = InstallProgramCopy(dir.path());
-  }
-
-  std::filesystem::path DataFile() const { return dir.path() / DataFileName(); }
-
   // Starts the program, checks the first window's size, closes it with Esc.
   void RunAndCloseWithEsc(int expected_width, int expected_height) {
     ProgramRun run(program, display);
-    const std::string window = display.WaitForWindow(kTitle, 20s);
-    ASSERT_FALSE(window.empty()) << "the window did not appear";
-    const auto geometry = display.WindowGeometry(window);
-    EXPECT_EQ(geometry.width, expected_width);
-    EXPECT_EQ(geometry.height, expected_height);
-    display.Run("xdotool windowfocus --sync " + window + " key Escape");
+    ASSERT_FALSE(WaitForWindow().empty());
+    EXPECT_EQ(Geometry().width, expected_width);
+    EXPECT_EQ(Geometry().height, expected_height);
+    display.Key(window, "Escape");
     EXPECT_EQ(run.WaitForExit(20s), 0);
   }
-
-  TempFolder dir;
-  VirtualDisplay display;
-  std::filesystem::path program;
 };
 
 TEST_F(ProgramTest, FirstRunWritesTheFileAndTheSecondReadsItBack) {
@@ -85,8 +64,7 @@ TEST_F(ProgramTest, NegativeCountStopsWithAMessageAndWritesNothing) {
 TEST_F(ProgramTest, AFailedSaveAtCloseIsReportedNotHidden) {
   std::filesystem::create_directory(DataFile());  // a folder where the file belongs
   ProgramRun run(program, display);
-  const std::string window = display.WaitForWindow(kTitle, 20s);
-  ASSERT_FALSE(window.empty());
+  ASSERT_FALSE(WaitForWindow().empty());
   display.Key(window, "Escape");
   // The program stays until the failure notice has been seen, then ends with a failure status.
   EXPECT_EQ(run.WaitForExit(20s), 1);
@@ -96,8 +74,7 @@ TEST_F(ProgramTest, AFailedSaveAtCloseIsReportedNotHidden) {
 TEST_F(ProgramTest, DraggingThePanelMovesTheWindow) {
   WriteBytes(DataFile(), RenderDataFile(AppSettings{}, RecordTable{}));
   ProgramRun run(program, display);
-  const std::string window = display.WaitForWindow(kTitle, 20s);
-  ASSERT_FALSE(window.empty());
+  ASSERT_FALSE(WaitForWindow().empty());
   const auto before = display.WindowGeometry(window);
   // Press on the login panel's background, below its button, and drag.
   display.Run("xdotool mousemove " + std::to_string(before.x + 12) + " " +
