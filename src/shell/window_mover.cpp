@@ -16,7 +16,9 @@ bool WindowMover::eventFilter(QObject* /*watched*/, QEvent* event) {
   switch (event->type()) {
     case QEvent::MouseButtonPress: {
       auto* mouse = static_cast<QMouseEvent*>(event);
-      if (mouse->button() != Qt::LeftButton) break;
+      // A press a group box or label ignores reaches the window too: start only once.
+      if (mouse->button() != Qt::LeftButton || mouse->timestamp() == last_press_) break;
+      last_press_ = mouse->timestamp();
       QWindow* handle = window_->windowHandle();
       if (handle != nullptr && handle->startSystemMove()) break;
       dragging_ = true;
@@ -26,6 +28,10 @@ bool WindowMover::eventFilter(QObject* /*watched*/, QEvent* event) {
     case QEvent::MouseMove:
       if (dragging_) {
         auto* mouse = static_cast<QMouseEvent*>(event);
+        if (!(mouse->buttons() & Qt::LeftButton)) {
+          dragging_ = false;  // the release went elsewhere
+          break;
+        }
         window_->move(mouse->globalPosition().toPoint() - grab_offset_);
       }
       break;

@@ -23,6 +23,7 @@ class WindowMover : public QObject {
  private:
   QWidget* window_;
   bool dragging_ = false;
+  quint64 last_press_ = 0;
   QPoint grab_offset_;
 };
 
