@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev qt6-qpa-plugins
   nettle-dev libgtest-dev
   fonts-noto-cjk
-  xvfb xdotool xclip imagemagick
+  xvfb xdotool xclip imagemagick openbox x11-utils
   clang-format
 )
 

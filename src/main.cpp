@@ -1,5 +1,6 @@
 // The password book: one window, its data file beside the program.
 #include <QApplication>
+#include <QMessageBox>
 
 #include "operations/editor_operations.h"
 #include "operations/login_operations.h"
@@ -17,6 +18,14 @@ int main(int argc, char* argv[]) {
   font.setPointSize(9);
   QApplication::setFont(font);
 
+  if (!varnelle::TextCodecAvailable()) {
+    // Without GB18030 no text could be shown or saved correctly; stop before touching the file.
+    QMessageBox::critical(nullptr, QStringLiteral("Varnelle v0.9"),
+                          QStringLiteral("缺少 GB18030 文字编码支持，程序无法运行。\n"
+                                         "GB18030 text conversion is not available."));
+    return 3;
+  }
+
   varnelle::SharedState state;
   varnelle::MessageBoxPrompter prompter;
   int status = 0;
@@ -24,7 +33,7 @@ int main(int argc, char* argv[]) {
     varnelle::MainWindow window(state, prompter,
                                 varnelle::ToFsPath(QCoreApplication::applicationDirPath()));
     if (window.LoadWasFatal()) {
-      varnelle::ReportCorruptDataFile();
+      varnelle::ReportFatalLoad(window.FatalLoadReason());
       return 2;
     }
     varnelle::LoginOperations login(window);

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <optional>
 
 #include "common/integer_text.h"
@@ -14,6 +15,17 @@
 #include "shell/text_codec.h"
 
 namespace varnelle {
+
+namespace {
+
+// The note exactly as typed: toPlainText() would turn no-break spaces into spaces.
+QString NoteText(const QPlainTextEdit& box) {
+  QString text = box.document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, u'\n');
+  return text;
+}
+
+}  // namespace
 
 EditorOperations::EditorOperations(MainWindow& window) : QObject(&window), window_(window) {
   connect(window.菜单_新增, &QAction::triggered, this, &EditorOperations::OpenForAdding);
@@ -62,7 +74,7 @@ void EditorOperations::OpenForModifying() {
 AccountRecord EditorOperations::ReadEditor() const {
   return AccountRecord{
       FromScreen(window_.编辑框_平台->text()), FromScreen(window_.编辑框_账号->text()),
-      FromScreen(window_.编辑框_密码->text()), FromScreen(window_.编辑框_备注->toPlainText())};
+      FromScreen(window_.编辑框_密码->text()), FromScreen(NoteText(*window_.编辑框_备注))};
 }
 
 void EditorOperations::ConfirmEdit() {

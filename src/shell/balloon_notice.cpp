@@ -19,6 +19,7 @@ BalloonNotice::BalloonNotice()
                            Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput),
       label_(new QLabel(this)) {
   setObjectName(QStringLiteral("气球提示框1"));
+  setWindowTitle(QStringLiteral("提示"));  // never shown; names the window for accessibility
   setAttribute(Qt::WA_ShowWithoutActivating);
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_QuitOnClose, false);

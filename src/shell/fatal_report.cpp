@@ -7,10 +7,15 @@
 
 namespace varnelle {
 
-void ReportCorruptDataFile() {
-  QMessageBox box(QMessageBox::Critical, ScreenText(texts::kFatalCaption),
-                  ForScreen(ToGbk(texts::kFatalNegativeCount)), QMessageBox::Ok);
-  box.setObjectName(QStringLiteral("数据文件损坏"));
+void ReportFatalLoad(FatalLoad why) {
+  const bool unreadable = why == FatalLoad::kUnreadable;
+  const QString caption =
+      ScreenText(unreadable ? texts::kFatalUnreadableCaption : texts::kFatalCaption);
+  QMessageBox box(
+      QMessageBox::Critical, caption,
+      ForScreen(ToGbk(unreadable ? texts::kFatalUnreadable : texts::kFatalNegativeCount)),
+      QMessageBox::Ok);
+  box.setObjectName(caption);
   box.exec();
 }
 

@@ -2,8 +2,15 @@
 
 namespace varnelle {
 
-// Tells the user that the data file is corrupt (a negative record count) and that the program
-// stops without writing anything. Blocks until the user closes the message.
-void ReportCorruptDataFile();
+// Why the program cannot go on with the data file it found.
+enum class FatalLoad {
+  kNone,
+  kNegativeCount,  // the file is corrupt: a negative record count
+  kUnreadable,     // the file is there but cannot be read
+};
+
+// Tells the user why the program stops and that it writes nothing. Blocks until the user closes
+// the message.
+void ReportFatalLoad(FatalLoad why);
 
 }  // namespace varnelle

@@ -13,7 +13,6 @@
 #include <QShortcut>
 #include <system_error>
 
-#include "shell/fatal_report.h"
 #include "shell/save_feedback.h"
 #include "shell/system_texts.h"
 #include "shell/text_codec.h"
@@ -80,7 +79,7 @@ void MainWindow::PrepareMainWindow() {
 
   if (exists) {
     LoadData();
-    if (load_was_fatal_) return;
+    if (LoadWasFatal()) return;
     ShowPanel(ToGbk(texts::kPanelLogin));
   } else {
     ShowPanel(ToGbk(texts::kPanelSetPassword));
@@ -89,26 +88,26 @@ void MainWindow::PrepareMainWindow() {
 
 void MainWindow::LoadData() {
   const LoadResult result = LoadDataFile(state_.data_file_path, state_.settings, state_.records);
-  if (result.negative_count) {
-    load_was_fatal_ = true;
+  if (result.negative_count || result.unreadable) {
+    fatal_load_ = result.negative_count ? FatalLoad::kNegativeCount : FatalLoad::kUnreadable;
     return;
   }
   state_.keep_copy_before_next_save = result.damaged;
 }
 
 void MainWindow::StopForCorruptFile() {
-  ReportCorruptDataFile();
+  ReportFatalLoad(fatal_load_);
   exit_status_ = 2;
   hide();  // not close(): closing would save
   QCoreApplication::exit(exit_status_);
 }
 
-bool MainWindow::SaveData() {
+SaveResult MainWindow::SaveData() {
   const SaveResult result = SaveDataFile(state_.data_file_path, state_.settings, state_.records,
                                          state_.keep_copy_before_next_save);
   if (!result.backup.empty()) state_.keep_copy_before_next_save = false;
   for (const Text& notice : SaveNotices(result)) ShowNotice(notice);
-  return result.ok();
+  return result;
 }
 
 void MainWindow::ShowPanel(const Text& key) {
@@ -178,16 +177,17 @@ bool MainWindow::event(QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
-  if (saved_on_close_ || load_was_fatal_) return;
+  if (saved_on_close_ || LoadWasFatal()) return;
   saved_on_close_ = true;
   SaveOnClose();
 }
 
 void MainWindow::SaveOnClose() {
-  if (SaveData()) return;
-  // The user must see that the save failed: the program stays until its notice has faded, then
-  // ends with a failure status.
-  exit_status_ = 1;
+  const SaveResult result = SaveData();
+  if (result.ok() && result.backup.empty()) return;
+  // A failed save, or the copy of a damaged file, must be seen: the program stays until its
+  // notices have faded. A failed save ends it with a failure status.
+  exit_status_ = result.ok() ? 0 : 1;
   QApplication::setQuitOnLastWindowClosed(false);
   if (notice_->IsIdle()) {
     QCoreApplication::exit(exit_status_);

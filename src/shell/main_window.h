@@ -8,7 +8,9 @@
 #include "common/account_record.h"
 #include "shell/balloon_notice.h"
 #include "shell/confirm_seam.h"
+#include "shell/fatal_report.h"
 #include "shell/shared_state.h"
+#include "store/data_file.h"
 
 class QLabel;
 class QLineEdit;
@@ -39,9 +41,10 @@ class MainWindow : public QWidget {
   MainWindow(SharedState& state, Prompter& prompter, std::filesystem::path program_dir);
   ~MainWindow() override;
 
-  // The load met a negative record count: the caller reports it and ends the program without
-  // showing the window; nothing is saved.
-  bool LoadWasFatal() const { return load_was_fatal_; }
+  // The load met a negative record count or could not read the file: the caller reports it and
+  // ends the program without showing the window; nothing is saved.
+  bool LoadWasFatal() const { return fatal_load_ != FatalLoad::kNone; }
+  FatalLoad FatalLoadReason() const { return fatal_load_; }
 
   void ShowPanel(const Text& key);
   void FitWindowToPanel(QGroupBox* panel);
@@ -55,7 +58,7 @@ class MainWindow : public QWidget {
   // status, saving nothing.
   void StopForCorruptFile();
   // Replaces the data file with what is in memory and says how it went in a notice.
-  bool SaveData();
+  SaveResult SaveData();
 
   // Outer size the window was last given (frame included where the platform has one).
   QSize OuterSize() const { return outer_size_; }
@@ -133,7 +136,7 @@ class MainWindow : public QWidget {
   WindowMover* mover_ = nullptr;
   QSize outer_size_;
   QSize applied_frame_;
-  bool load_was_fatal_ = false;
+  FatalLoad fatal_load_ = FatalLoad::kNone;
   bool saved_on_close_ = false;
   int exit_status_ = 0;
 };

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <limits>
 
 #include "shell/main_window.h"
 
@@ -32,6 +33,7 @@ QLineEdit* MakeLineEdit(QWidget* parent, const char16_t* name, int x, int y, int
   auto* edit = Place(new QLineEdit(parent), name, x, y, width, height);
   edit->setAlignment(Qt::AlignCenter);
   edit->setEchoMode(QLineEdit::Normal);
+  edit->setMaxLength(std::numeric_limits<int>::max());  // no length limit
   return edit;
 }
 

@@ -36,6 +36,12 @@ inline constexpr std::u16string_view kFatalCaption = u"数据文件损坏";
 inline constexpr std::u16string_view kFatalNegativeCount =
     u"数据文件已损坏：记录数为负数，无法读取。\r\n程序将退出，数据文件保持原样，未作任何改动。";
 
+// The data file is there but cannot be read: the program stops rather than show an empty book.
+inline constexpr std::u16string_view kFatalUnreadableCaption = u"无法读取数据文件";
+inline constexpr std::u16string_view kFatalUnreadable =
+    u"数据文件存在，但无法读取：可能没有读取权限，或正被其他程序占用。\r\n"
+    u"程序将退出，数据文件保持原样，未作任何改动。";
+
 // Password setup, login and the hint. The maker's contact number is written into both texts.
 inline constexpr std::u16string_view kMakerContact = u"20200920";
 inline constexpr std::u16string_view kSetPasswordCaption = u"警告！";

@@ -12,6 +12,10 @@
 // encodes every other character, so nothing typed is lost or turned into "?".
 namespace varnelle {
 
+// Whether GB18030 conversion is available (Qt's converter, or the system's code page 54936 on
+// Windows). Without it no text could be shown or kept correctly.
+bool TextCodecAvailable();
+
 QString FromGbk(std::string_view gbk);
 Text ToGbk(const QString& text);
 Text ToGbk(std::u16string_view text);

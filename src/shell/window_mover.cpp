@@ -1,5 +1,6 @@
 #include "shell/window_mover.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -16,27 +17,34 @@ bool WindowMover::eventFilter(QObject* /*watched*/, QEvent* event) {
   switch (event->type()) {
     case QEvent::MouseButtonPress: {
       auto* mouse = static_cast<QMouseEvent*>(event);
-      // A press a group box or label ignores reaches the window too: start only once.
-      if (mouse->button() != Qt::LeftButton || mouse->timestamp() == last_press_) break;
-      last_press_ = mouse->timestamp();
-      QWindow* handle = window_->windowHandle();
-      if (handle != nullptr && handle->startSystemMove()) break;
-      dragging_ = true;
-      grab_offset_ = mouse->globalPosition().toPoint() - window_->pos();
+      if (mouse->button() != Qt::LeftButton) break;
+      // The move starts only once the pointer has travelled, so that clicks and double-clicks
+      // (the "？" label's) still reach the widget instead of the window manager.
+      armed_ = true;
+      dragging_ = false;
+      press_at_ = mouse->globalPosition().toPoint();
       break;
     }
-    case QEvent::MouseMove:
-      if (dragging_) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (!(mouse->buttons() & Qt::LeftButton)) {
-          dragging_ = false;  // the release went elsewhere
-          break;
-        }
-        window_->move(mouse->globalPosition().toPoint() - grab_offset_);
+    case QEvent::MouseMove: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (!(mouse->buttons() & Qt::LeftButton)) {
+        armed_ = dragging_ = false;  // the release went elsewhere
+        break;
       }
+      const QPoint at = mouse->globalPosition().toPoint();
+      if (armed_ && (at - press_at_).manhattanLength() >= QApplication::startDragDistance()) {
+        armed_ = false;
+        QWindow* handle = window_->windowHandle();
+        if (handle == nullptr || !handle->startSystemMove()) {
+          dragging_ = true;
+          grab_offset_ = press_at_ - window_->pos();
+        }
+      }
+      if (dragging_) window_->move(at - grab_offset_);
       break;
+    }
     case QEvent::MouseButtonRelease:
-      dragging_ = false;
+      armed_ = dragging_ = false;
       break;
     default:
       break;

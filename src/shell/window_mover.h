@@ -22,8 +22,9 @@ class WindowMover : public QObject {
 
  private:
   QWidget* window_;
-  bool dragging_ = false;
-  quint64 last_press_ = 0;
+  bool armed_ = false;     // left button down on a watched widget, not yet moved far
+  bool dragging_ = false;  // moving the window along with the pointer ourselves
+  QPoint press_at_;
   QPoint grab_offset_;
 };
 

@@ -17,9 +17,12 @@ std::filesystem::path DataFileName();
 struct LoadResult {
   // A negative record count: the file is corrupt and the program must stop without writing.
   bool negative_count = false;
-  // Something present in the file could not be read (the file itself, the count, the login
-  // password or a record line), or the count claims more records than the file has lines.
-  // The next save must keep a copy of the file before replacing it.
+  // The file is there but could not be read at all (no permission, held by another program).
+  // Nothing was loaded; the program must stop rather than show an empty book it would save.
+  bool unreadable = false;
+  // Something present in the file could not be read (the count, the login password or a record
+  // line), records stand without a count, or the count claims more records than the file has
+  // lines. The next save must keep a copy of the file before replacing it.
   bool damaged = false;
 };
 

@@ -63,7 +63,10 @@ LoadResult LoadDataFile(const std::filesystem::path& path, AppSettings& settings
   LoadResult result;
   std::string bytes;
   if (const std::error_code error = ReadWholeFile(path, bytes)) {
-    if (!ReadsAsEmptyFile(error)) result.damaged = true;
+    if (!ReadsAsEmptyFile(error)) {
+      result.unreadable = true;
+      return result;
+    }
     bytes.clear();
   }
   const ProfileFile profile = ProfileFile::Parse(bytes);
@@ -77,6 +80,13 @@ LoadResult LoadDataFile(const std::filesystem::path& path, AppSettings& settings
   }
 
   const ProfileSection* const records = profile.FindSection(kRecordSection);
+  // Records with no count would read as none and vanish at the next save.
+  const std::string* const count_value =
+      settings_section == nullptr ? nullptr : settings_section->Find(kCountKey);
+  if ((count_value == nullptr || count_value->empty()) && records != nullptr &&
+      !records->keys().empty()) {
+    result.damaged = true;
+  }
   // Every record takes a line, so a count beyond the file's lines cannot be genuine; keep the
   // records the file does hold rather than making up the rest.
   if (static_cast<std::size_t>(settings.count) > profile.line_count()) {

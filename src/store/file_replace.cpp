@@ -14,7 +14,16 @@ std::error_code StageReplacement(const std::filesystem::path& target, std::strin
   const std::filesystem::path staged = StagingPath(target);
   // A leftover from an interrupted save may carry permissions that refuse truncation.
   RemoveFile(staged);
-  return WriteFileToDisk(staged, bytes, /*exclusive=*/false);
+  if (const std::error_code error = WriteFileToDisk(staged, bytes, /*exclusive=*/false)) {
+    return error;
+  }
+  // The new file keeps the access rights the user gave the old one.
+  std::error_code ignored;
+  const std::filesystem::file_status old = std::filesystem::status(target, ignored);
+  if (std::filesystem::is_regular_file(old)) {
+    std::filesystem::permissions(staged, old.permissions(), ignored);
+  }
+  return std::error_code();
 }
 
 std::error_code CommitReplacement(const std::filesystem::path& target) {

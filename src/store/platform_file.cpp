@@ -88,8 +88,11 @@ std::error_code ReadWholeFile(const std::filesystem::path& path, std::string& by
   if (std::filesystem::is_directory(path, status_error)) {
     return std::make_error_code(std::errc::is_a_directory);
   }
-  Handle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
+  // Shared for writing and deleting too: a sync client or a virus scanner holding the file open
+  // must not make it unreadable.
+  Handle file(::CreateFileW(path.c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) {
     const DWORD error = ::GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
@@ -196,7 +199,8 @@ std::error_code ReadWholeFile(const std::filesystem::path& path, std::string& by
 std::error_code WriteFileToDisk(const std::filesystem::path& path, std::string_view bytes,
                                 bool exclusive) {
   const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (exclusive ? O_EXCL : O_TRUNC);
-  Descriptor file(::open(path.c_str(), flags, 0666));
+  // Readable by its owner only: the file holds passwords.
+  Descriptor file(::open(path.c_str(), flags, 0600));
   if (!file.valid()) return LastError();
   std::error_code error;
   while (!bytes.empty() && !error) {

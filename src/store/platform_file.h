@@ -15,7 +15,8 @@ namespace varnelle {
 // std::errc::is_a_directory, a missing file with std::errc::no_such_file_or_directory.
 std::error_code ReadWholeFile(const std::filesystem::path& path, std::string& bytes);
 
-// Creates the file at `path`, writes `bytes`, and flushes it to the disk before closing it.
+// Creates the file at `path` (readable and writable by its owner only), writes `bytes`, and
+// flushes it to the disk before closing it.
 // With `exclusive`, an existing file is left alone and the call fails with
 // std::errc::file_exists; otherwise an existing file is truncated first. On any failure after
 // the file was created, the file is removed again.

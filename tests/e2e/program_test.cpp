@@ -71,6 +71,26 @@ TEST_F(ProgramTest, AFailedSaveAtCloseIsReportedNotHidden) {
   EXPECT_TRUE(std::filesystem::is_directory(DataFile()));
 }
 
+TEST_F(ProgramTest, TheCopyOfADamagedFileIsAnnouncedBeforeTheProgramEnds) {
+  // A record count that is there but does not unseal.
+  const std::string damaged = "[\xC5\xE4\xD6\xC3]\r\n\xCF\xEE\xC4\xBF\xCA\xFD=0123456789ABCDEF\r\n";
+  WriteBytes(DataFile(), damaged);
+  ProgramRun run(program, display);
+  ASSERT_FALSE(WaitForWindow().empty());
+  display.Key(window, "Escape");
+  EXPECT_FALSE(display.WaitForWindow("提示", 3s).empty()) << "the notice did not show";
+  EXPECT_EQ(run.WaitForExit(20s), 0);
+
+  int copies = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    if (entry.path().filename().u8string().find(u8"损坏备份") == std::u8string::npos) continue;
+    ++copies;
+    EXPECT_EQ(ReadBytes(entry.path()), damaged);
+  }
+  EXPECT_EQ(copies, 1);
+  EXPECT_EQ(ReadBytes(DataFile()), RenderDataFile(AppSettings{}, RecordTable{}));
+}
+
 TEST_F(ProgramTest, DraggingThePanelMovesTheWindow) {
   WriteBytes(DataFile(), RenderDataFile(AppSettings{}, RecordTable{}));
   ProgramRun run(program, display);

@@ -113,10 +113,11 @@ void VirtualDisplay::Type(const std::string& window, const std::string& text) co
 }
 
 void VirtualDisplay::Click(const std::string& window, int x, int y, int button) const {
-  const Geometry at = WindowGeometry(window);
-  // No --sync on the move: it waits for motion, and a pointer already there never moves.
-  Run("xdotool windowfocus --sync " + window + " mousemove " + std::to_string(at.x + x) + " " +
-      std::to_string(at.y + y) + " sleep 0.05 click " + std::to_string(button));
+  // Relative to the window itself: under a window manager the reported position is not the
+  // client area's. No --sync on the move: it waits for motion, and a pointer already there
+  // never moves.
+  Run("xdotool windowfocus --sync " + window + " mousemove --window " + window + " " +
+      std::to_string(x) + " " + std::to_string(y) + " sleep 0.05 click " + std::to_string(button));
   std::this_thread::sleep_for(100ms);
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include "operations_fixture.h"
 
@@ -166,12 +167,12 @@ TEST_F(EditorTest, TypedFieldsSurviveTheFileExactly) {
   MainWindow& w = OpenOnData({});
   w.菜单_新增->trigger();
   Fill(QStringLiteral("a-b"), QStringLiteral("-=-"), QStringLiteral("密码-😀="),
-       QStringLiteral("第一行\n- 第二行 =\n\n€"));
+       QStringLiteral("第一行\n- 第二行 =\n\n€\u00A0!"));
   prompter.AnswerNext(true);
   QTest::mouseClick(w.按钮_确认, Qt::LeftButton);
 
   const AccountRecord expected{"a-b", "-=-", ToGbk(u"密码-😀="),
-                               ToGbk(u"第一行\r\n- 第二行 =\r\n\r\n€")};
+                               ToGbk(u"第一行\r\n- 第二行 =\r\n\r\n€\u00A0!")};
   EXPECT_EQ(Reloaded(), RecordTable{expected});
 
   // A new run on that file shows the same texts in the editor.
@@ -180,7 +181,20 @@ TEST_F(EditorTest, TypedFieldsSurviveTheFileExactly) {
   ClickLine(0);
   again.菜单_修改->trigger();
   EXPECT_EQ(again.编辑框_密码->text(), QStringLiteral("密码-😀="));
-  EXPECT_EQ(again.编辑框_备注->toPlainText(), QStringLiteral("第一行\n- 第二行 =\n\n€"));
+  EXPECT_EQ(again.编辑框_备注->document()->toRawText(),
+            QStringLiteral("第一行\u2029- 第二行 =\u2029\u2029€\u00A0!"));
+}
+
+// Boxes have no length limit: a modify that changes one field keeps the others whole.
+TEST_F(EditorTest, LongFieldsSurviveAModify) {
+  const AccountRecord long_one{std::string(40000, 'p'), std::string(40000, 'a'),
+                               std::string(40000, 'w'), std::string(40000, 'n')};
+  MainWindow& w = OpenOnData({long_one});
+  ClickLine(0);
+  w.菜单_修改->trigger();
+  prompter.AnswerNext(true);
+  QTest::mouseClick(w.按钮_确认, Qt::LeftButton);
+  EXPECT_EQ(Reloaded(), RecordTable{long_one});
 }
 
 }  // namespace

@@ -254,7 +254,7 @@ TEST_F(WindowTest, DamagedFileIsCopiedBeforeTheFirstSaveReplacesIt) {
   WriteBytes(DataFile(), damaged);
   MainWindow& w = Open();
   EXPECT_TRUE(state.keep_copy_before_next_save);
-  ASSERT_TRUE(w.SaveData());
+  ASSERT_TRUE(w.SaveData().ok());
   ASSERT_EQ(Notices().size(), 2);
   EXPECT_TRUE(Notices().at(0).startsWith(Q(texts::kDamagedFileKept)));
   EXPECT_EQ(Notices().at(1), Q(texts::kSaveDone));
@@ -265,7 +265,7 @@ TEST_F(WindowTest, DamagedFileIsCopiedBeforeTheFirstSaveReplacesIt) {
   EXPECT_EQ(ToFsPath(copy).parent_path(), dir.path());
 
   // Only the first save keeps a copy.
-  ASSERT_TRUE(w.SaveData());
+  ASSERT_TRUE(w.SaveData().ok());
   EXPECT_EQ(Notices().size(), 3);
 }
 

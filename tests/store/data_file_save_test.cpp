@@ -164,7 +164,7 @@ TEST(SaveDataFileTest, FullDiskLeavesTheOldFile) {
   EXPECT_EQ(folder.Entries(), OnlyDataFile());
 }
 
-TEST(SaveDataFileTest, UnreadableFileIsDamageAndIsNotReplacedWithoutACopy) {
+TEST(SaveDataFileTest, UnreadableFileIsReportedAndIsNotReplacedWithoutACopy) {
   TempFolder folder;
   const std::filesystem::path path = folder / DataFileName();
   ASSERT_TRUE(SaveDataFile(path, kOld.settings, kOld.table, false).ok());
@@ -172,14 +172,16 @@ TEST(SaveDataFileTest, UnreadableFileIsDamageAndIsNotReplacedWithoutACopy) {
   ::chmod(path.c_str(), 0);
   ::chmod(folder.path().c_str(), 0777);
 
-  // Exit status: bit 0 set when the load saw damage, the save's failure in the bits above.
+  // Exit status: bit 0 set when the load found the file unreadable, the save's failure in the
+  // bits above.
   const int status = RunInChild(
       [&] {
         AppSettings settings;
         RecordTable table;
         const LoadResult loaded = LoadDataFile(path, settings, table);
-        const SaveResult saved = SaveDataFile(path, kNew.settings, kNew.table, loaded.damaged);
-        return (loaded.damaged ? 1 : 0) | static_cast<int>(saved.failure) << 1;
+        const SaveResult saved =
+            SaveDataFile(path, kNew.settings, kNew.table, loaded.unreadable || loaded.damaged);
+        return (loaded.unreadable ? 1 : 0) | static_cast<int>(saved.failure) << 1;
       },
       /*unprivileged=*/true);
 
@@ -187,6 +189,21 @@ TEST(SaveDataFileTest, UnreadableFileIsDamageAndIsNotReplacedWithoutACopy) {
   EXPECT_EQ(status, 1 | static_cast<int>(SaveFailure::kBackupFailed) << 1);
   EXPECT_EQ(ReadBytes(path), old_bytes);
   EXPECT_EQ(folder.Entries(), OnlyDataFile());
+}
+
+// A new data file is for its owner's eyes only; a save keeps whatever rights the user set.
+TEST(SaveDataFileTest, KeepsTheFileToItsOwner) {
+  using std::filesystem::perms;
+  TempFolder folder;
+  const std::filesystem::path path = folder / DataFileName();
+  ASSERT_TRUE(SaveDataFile(path, kOld.settings, kOld.table, false).ok());
+  EXPECT_EQ(std::filesystem::status(path).permissions() & perms::all,
+            perms::owner_read | perms::owner_write);
+
+  const perms chosen = perms::owner_read | perms::owner_write | perms::group_read;
+  std::filesystem::permissions(path, chosen);
+  ASSERT_TRUE(SaveDataFile(path, kNew.settings, kNew.table, false).ok());
+  EXPECT_EQ(std::filesystem::status(path).permissions() & perms::all, chosen);
 }
 
 TEST(SaveDataFileTest, InterruptionAfterStagingLeavesTheOldFileWhole) {

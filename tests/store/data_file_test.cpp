@@ -194,6 +194,7 @@ TEST(DataFileTest, ReportsWhatItCouldNotReadAndKeepsACopyOnTheNextSave) {
        "pw",
        {record1, {}, record3},
        true},
+      {"records without a count", DataFileText("", SealText("pw"), {{"1", r1}}), 0, "pw", {}, true},
       {"empty values are not damage", DataFileText("", "", {}), 0, "", {}, false},
       {"a missing record key is not damage",
        DataFileText(SealText("3"), SealText("pw"), {{"1", r1}, {"3", r3}}),
