@@ -1,5 +1,7 @@
 #include "shell/save_feedback.h"
 
+#include <QDir>
+
 #include "shell/system_texts.h"
 #include "shell/text_codec.h"
 
@@ -29,7 +31,7 @@ std::u16string_view Reason(SaveFailure failure) {
 std::vector<Text> SaveNotices(const SaveResult& result) {
   std::vector<Text> notices;
   if (!result.backup.empty()) {
-    notices.push_back(ToGbk(texts::kDamagedFileKept) + ToGbk(FromFsPath(result.backup)));
+    notices.push_back(ToGbk(texts::kDamagedFileKept) + ToGbk(QDir::toNativeSeparators(FromFsPath(result.backup))));
   }
   if (result.ok()) {
     notices.push_back(ToGbk(texts::kSaveDone));
