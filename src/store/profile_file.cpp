@@ -2,15 +2,13 @@
 
 #include <utility>
 
+#include "common/gbk_text.h"
+
 namespace varnelle {
 namespace {
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
-}
-
-bool IsLeadByte(char c) {
-  return static_cast<unsigned char>(c) >= 0x80;
 }
 
 // Blanks are one-byte characters and never the second byte of a two-byte one, so trimming can

@@ -3,6 +3,7 @@
 #include <iterator>
 #include <vector>
 
+#include "common/gbk_text.h"
 #include "store/split_text.h"
 
 namespace varnelle {
@@ -10,10 +11,6 @@ namespace {
 
 constexpr char kSeparator = '-';
 constexpr char kEscapeLead = '\x80';
-
-bool IsLeadByte(char c) {
-  return static_cast<unsigned char>(c) >= 0x80;
-}
 
 }  // namespace
 

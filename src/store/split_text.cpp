@@ -1,5 +1,7 @@
 #include "store/split_text.h"
 
+#include "common/gbk_text.h"
+
 namespace varnelle {
 
 std::vector<std::string_view> SplitText(std::string_view text, std::string_view delimiter) {
@@ -15,7 +17,7 @@ std::vector<std::string_view> SplitText(std::string_view text, std::string_view 
       piece_start = pos;
       continue;
     }
-    if (static_cast<unsigned char>(text[pos]) >= 0x80) {
+    if (IsLeadByte(text[pos])) {
       if (pos + 1 >= text.size()) break;  // a lead byte without its second byte
       pos += 2;
     } else {
