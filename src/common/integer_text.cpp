@@ -1,5 +1,7 @@
 #include "common/integer_text.h"
 
+#include "common/gbk_text.h"
+
 namespace varnelle {
 
 std::string IntegerToText(std::int32_t value) {
@@ -14,12 +16,12 @@ std::string FoldFullWidth(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    if (lead < 0x80 || i + 1 >= text.size()) {
+    if (!IsLeadByte(text[i]) || i + 1 >= text.size()) {
       out.push_back(text[i]);
       ++i;
       continue;
     }
+    const auto lead = static_cast<unsigned char>(text[i]);
     const auto trail = static_cast<unsigned char>(text[i + 1]);
     if (lead == 0xA3 && trail >= 0xA1 && trail <= 0xFE) {
       out.push_back(static_cast<char>(trail - 0x80));

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "common/gbk_text.h"
 #include "seal/des_block.h"
 
 namespace varnelle {
@@ -38,14 +39,13 @@ std::string RemoveSpaces(std::string_view text) {
   std::string kept;
   kept.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
-    const std::uint8_t lead = ByteAt(text, i);
-    if (lead < 0x80) {
-      if (lead != 0x20) kept.push_back(text[i]);
+    if (!IsLeadByte(text[i])) {
+      if (text[i] != ' ') kept.push_back(text[i]);
       ++i;
       continue;
     }
     if (i + 1 >= text.size()) break;
-    if (!(lead == 0xA1 && ByteAt(text, i + 1) == 0xA1)) kept.append(text.substr(i, 2));
+    if (!(ByteAt(text, i) == 0xA1 && ByteAt(text, i + 1) == 0xA1)) kept.append(text.substr(i, 2));
     i += 2;
   }
   return kept;

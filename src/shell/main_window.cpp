@@ -56,10 +56,10 @@ MainWindow::MainWindow(SharedState& state, Prompter& prompter, std::filesystem::
   connect(escape, &QShortcut::activated, this, &QWidget::close);
   connect(按钮_退出, &QPushButton::clicked, this, &QWidget::close);
 
-  mover_ = new WindowMover(this);
-  mover_->Watch(this);
-  for (QGroupBox* box : findChildren<QGroupBox*>()) mover_->Watch(box);
-  for (QLabel* label : findChildren<QLabel*>()) mover_->Watch(label);
+  auto* mover = new WindowMover(this);  // owned by the window
+  mover->Watch(this);
+  for (QGroupBox* box : findChildren<QGroupBox*>()) mover->Watch(box);
+  for (QLabel* label : findChildren<QLabel*>()) mover->Watch(label);
 
   PrepareMainWindow();
 }

@@ -22,8 +22,6 @@ class QPushButton;
 
 namespace varnelle {
 
-class WindowMover;
-
 // The one window: four panels (set password, login, entry list, entry editor), of which one is
 // shown at a time, the context menu of the entry list and the notice at the pointer. Creating it
 // loads the data file if there is one; closing it, in any way, saves the data file once.
@@ -133,7 +131,6 @@ class MainWindow : public QWidget {
   Prompter& prompter_;
   std::filesystem::path program_dir_;
   std::unique_ptr<BalloonNotice> notice_;
-  WindowMover* mover_ = nullptr;
   QSize outer_size_;
   QSize applied_frame_;
   FatalLoad fatal_load_ = FatalLoad::kNone;
